@@ -1,7 +1,32 @@
 #include <QApplication>
 
+#include "desktop_launcher.h"
+#include "error_sink.h"
+#include "main_window.h"
+#include "message_box_error_sink.h"
+#include "palette.h"
+#include "path_rules.h"
+
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tevaro"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Tevaro"));
+    Look::installFontSubstitutions();
+
+    ProgramContext context;
+    context.executablePath = QApplication::applicationFilePath();
+    context.programDir = PathRules::programDir(context.executablePath, PathRules::nativeStyle());
+    context.arguments = QApplication::arguments().mid(1);
+
+    MessageBoxErrorSink errors;
+    SystemDesktopLauncher launcher;
+    std::unique_ptr<MainWindow> window;
+    // A window that cannot be built (no preset file) is reported and the program ends.
+    if (!runGuarded(errors, [&] { window = std::make_unique<MainWindow>(context, errors, launcher); }))
+        return 0;
+    errors.setParent(window.get());
+    window->show();
+    runGuarded(errors, [&] { QApplication::exec(); });
     return 0;
 }

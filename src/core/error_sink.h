@@ -1,10 +1,10 @@
 #pragma once
 
-#include "tevaro_error.h"
+#include <exception>
 
 #include <QString>
 
-#include <exception>
+#include "tevaro_error.h"
 
 /// Where a failure of an event handler is shown. The window's implementation is a message box;
 /// tests record the messages.
@@ -22,8 +22,7 @@ QString withFullStop(const QString &message);
 
 /// Runs a handler's body and shows any failure through the sink, so that no exception ever
 /// reaches the event loop. Returns true when the body finished.
-template<typename Body>
-bool runGuarded(ErrorSink &sink, Body &&body) noexcept
+template<typename Body> bool runGuarded(ErrorSink &sink, Body &&body) noexcept
 {
     try {
         body();

@@ -4,7 +4,11 @@
 
 /// The two path spellings the program understands. Windows: backslash and colon separate,
 /// a drive root keeps its backslash. Posix: slash separates, "/" is the root.
-enum class PathStyle { Windows, Posix };
+enum class PathStyle
+{
+    Windows,
+    Posix
+};
 
 namespace PathRules {
 
