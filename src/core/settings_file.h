@@ -15,7 +15,8 @@ inline constexpr char16_t FileName[] = u"Tevaro.ini";
 /// An empty output folder afterwards becomes programDir.
 void restoreSettings(const QString &iniPath, JobControls &controls, const QString &programDir);
 
-/// Writes all nine keys, keeping everything else in the file. Throws TevaroError
+/// Writes all nine keys, keeping everything else in the file. The file is replaced as a whole
+/// and atomically, so a failed save leaves it as it was. Throws TevaroError
 /// "%s に書き込めません" with the file's full path when it cannot be written.
 void saveSettings(const QString &iniPath, const JobControls &controls);
 
