@@ -273,14 +273,14 @@ void MainWindow::buildOutputArea()
 
     m_outputFolderEdit = place(new BrowseEdit(panel), "C1_03", QRect(54, 8, 326, 19));
     m_outputFolderEdit->setFont(Look::gothic(11));
-    setTextColor(m_outputFolderEdit->lineEdit(), Look::Text);
+    setTextColor(m_outputFolderEdit, Look::Text);
     m_outputFolderEdit->setCursor(Qt::PointingHandCursor);
     m_outputFolderEdit->setHint(u" 保存先のﾌｫﾙﾀﾞ"_s);
 }
 
 void MainWindow::setTabOrderChain()
 {
-    const QList<QWidget *> chain = {m_inputList,       m_presetCombo,     m_outputFolderEdit->lineEdit(),
+    const QList<QWidget *> chain = {m_inputList,       m_presetCombo,     m_outputFolderEdit,
                                     m_frameRateBar,    m_videoBitrateBar, m_sampleRateSlider,
                                     m_audioBitrateBar, m_frameSizeSlider};
     for (qsizetype i = 0; i + 1 < chain.size(); ++i)

@@ -167,6 +167,7 @@ private slots:
         window.show();
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
+        QCOMPARE(errors.messages, QStringList());
         QVERIFY(window.startupDone());
         QCOMPARE(listed(window), QStringList({media.filePath(u"clip.mp4"_s)}));
         QCOMPARE(window.findChild<BrowseEdit *>(u"C1_03"_s)->text(), folder.path());

@@ -16,8 +16,8 @@ public:
 
     static QByteArray defaultProfile()
     {
-        return QByteArrayLiteral("標準 4:3,AVI,640x480,MJPEG,30fps,2048kbps,PCM,48000Hz,128kbps\n"
-                                 "ワイド 16:9,AVI,720x480,MJPEG,24fps,3000kbps,PCM,24000Hz,96kbps\n");
+        return QByteArrayLiteral("\"標準 4:3\",AVI,640x480,MJPEG,30fps,2048kbps,PCM,48000Hz,128kbps\n"
+                                 "\"ワイド 16:9\",AVI,720x480,MJPEG,24fps,3000kbps,PCM,24000Hz,96kbps\n");
     }
 
     QString path() const { return m_dir.path(); }
