@@ -27,6 +27,7 @@ int main(int argc, char *argv[])
         return 0;
     errors.setParent(window.get());
     window->show();
+    window->activateWindow();
     runGuarded(errors, [&] { QApplication::exec(); });
     return 0;
 }

@@ -86,6 +86,11 @@ QLabel *rangeLabel(QWidget *parent, const char *name, const QRect &geometry, con
     label->setFont(Look::gothic(11));
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setTextColor(label, Look::Text);
+    // The substitute gothic runs wider than the original; keep the right edge, which lines up
+    // with the track bar's end, and widen to the left rather than cut the first digit off.
+    const int needed = label->fontMetrics().horizontalAdvance(caption);
+    if (needed > geometry.width())
+        label->setGeometry(geometry.right() + 1 - needed, geometry.top(), needed, geometry.height());
     return label;
 }
 
