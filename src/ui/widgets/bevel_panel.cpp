@@ -12,7 +12,11 @@ BevelPanel::BevelPanel(const QColor &color, Bevel outer, Bevel inner, QWidget *p
     setAutoFillBackground(false);
 }
 
-void BevelPanel::setCaption(const QString &caption) { m_caption = caption; update(); }
+void BevelPanel::setCaption(const QString &caption)
+{
+    m_caption = caption;
+    update();
+}
 
 static void drawBevel(QPainter &painter, const QRect &rect, BevelPanel::Bevel bevel)
 {
@@ -45,4 +49,7 @@ void BevelPanel::paintEvent(QPaintEvent *)
     }
 }
 
-void BevelPanel::mousePressEvent(QMouseEvent *event) { event->accept(); }
+void BevelPanel::mousePressEvent(QMouseEvent *event)
+{
+    event->accept();
+}

@@ -11,7 +11,12 @@ class BevelPanel : public QWidget
     Q_OBJECT
 
 public:
-    enum class Bevel { None, Raised, Lowered };
+    enum class Bevel
+    {
+        None,
+        Raised,
+        Lowered
+    };
 
     BevelPanel(const QColor &color, Bevel outer, Bevel inner, QWidget *parent = nullptr);
 

@@ -3,7 +3,50 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPolygon>
 #include <QTimer>
+
+namespace {
+
+const QColor BevelLight(0xFF, 0xFF, 0xFF);
+const QColor BevelShadow(0x80, 0x80, 0x80);
+const QColor BevelDark(0x40, 0x40, 0x40);
+const QColor ButtonFace(0xD4, 0xD0, 0xC8);
+
+void drawEdge(QPainter &painter, const QRect &rect, const QColor &topLeft, const QColor &bottomRight)
+{
+    painter.setPen(topLeft);
+    painter.drawLine(rect.topLeft(), rect.topRight());
+    painter.drawLine(rect.topLeft(), rect.bottomLeft());
+    painter.setPen(bottomRight);
+    painter.drawLine(rect.bottomLeft(), rect.bottomRight());
+    painter.drawLine(rect.topRight(), rect.bottomRight());
+}
+
+void drawArrowButton(QPainter &painter, const QRect &rect, bool up, bool down, const QColor &arrow)
+{
+    if (rect.isEmpty())
+        return;
+    painter.fillRect(rect, ButtonFace);
+    if (down) {
+        drawEdge(painter, rect, BevelShadow, BevelShadow);
+    } else {
+        drawEdge(painter, rect, BevelLight, BevelDark);
+        drawEdge(painter, rect.adjusted(1, 1, -1, -1), ButtonFace, BevelShadow);
+    }
+    const QPoint centre = rect.center() + (down ? QPoint(1, 1) : QPoint());
+    QPolygon triangle;
+    if (up)
+        triangle << centre + QPoint(-3, 1) << centre + QPoint(3, 1) << centre + QPoint(0, -2);
+    else
+        triangle << centre + QPoint(-3, -1) << centre + QPoint(3, -1) << centre + QPoint(0, 2);
+    painter.setPen(arrow);
+    painter.setBrush(arrow);
+    painter.drawPolygon(triangle);
+    painter.setBrush(Qt::NoBrush);
+}
+
+} // namespace
 
 DigitBar::DigitBar(QWidget *parent)
     : QWidget(parent)
@@ -11,6 +54,7 @@ DigitBar::DigitBar(QWidget *parent)
 {
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
+    m_repeatTimer->setObjectName(QStringLiteral("repeatTimer"));
     connect(m_repeatTimer, &QTimer::timeout, this, &DigitBar::repeatStep);
 }
 
@@ -18,11 +62,27 @@ void DigitBar::setRange(int minimum, int maximum)
 {
     m_minimum = minimum;
     m_maximum = qMax(minimum, maximum);
+    update();
     setValue(m_value);
 }
 
-void DigitBar::setButtonHeight(int pixels) { m_buttonHeight = pixels; update(); }
-void DigitBar::setFocusColor(const QColor &color) { m_focusColor = color; update(); }
+void DigitBar::setButtonHeight(int pixels)
+{
+    m_buttonHeight = qMax(0, pixels);
+    update();
+}
+
+void DigitBar::setFocusColor(const QColor &color)
+{
+    m_focusColor = color;
+    update();
+}
+
+void DigitBar::setRepeatTiming(int delayMs, int intervalMs)
+{
+    m_repeatDelay = qMax(0, delayMs);
+    m_repeatInterval = qMax(1, intervalMs);
+}
 
 void DigitBar::setValue(int value)
 {
@@ -34,28 +94,77 @@ void DigitBar::setValue(int value)
     emit valueChanged(m_value);
 }
 
-void DigitBar::stepUp() { setValue(m_value >= m_maximum ? m_minimum : m_value + 1); }
-void DigitBar::stepDown() { setValue(m_value <= m_minimum ? m_maximum : m_value - 1); }
+void DigitBar::stepUp()
+{
+    setValue(m_value >= m_maximum ? m_minimum : m_value + 1);
+}
+void DigitBar::stepDown()
+{
+    setValue(m_value <= m_minimum ? m_maximum : m_value - 1);
+}
+
+QSize DigitBar::sizeHint() const
+{
+    return QSize(40, 160);
+}
+
+QRect DigitBar::upButtonRect() const
+{
+    return QRect(0, 0, width(), qMin(m_buttonHeight, height() / 2));
+}
+
+QRect DigitBar::downButtonRect() const
+{
+    const int buttonHeight = qMin(m_buttonHeight, height() / 2);
+    return QRect(0, height() - buttonHeight, width(), buttonHeight);
+}
 
 QRect DigitBar::trackRect() const
 {
-    return QRect(0, m_buttonHeight, width(), height() - 2 * m_buttonHeight);
+    const int top = upButtonRect().bottom() + 1;
+    return QRect(0, top, width(), downButtonRect().top() - top);
+}
+
+int DigitBar::boxHeight() const
+{
+    return qMin(fontMetrics().height() + 6, trackRect().height());
+}
+int DigitBar::highestBoxTop() const
+{
+    return trackRect().top();
+}
+int DigitBar::lowestBoxTop() const
+{
+    return trackRect().top() + trackRect().height() - boxHeight();
+}
+
+QRect DigitBar::valueBox() const
+{
+    const int span = lowestBoxTop() - highestBoxTop();
+    const double ratio =
+        m_maximum == m_minimum ? 0.0 : double(m_value - m_minimum) / double(m_maximum - m_minimum);
+    return QRect(2, lowestBoxTop() - qRound(ratio * span), width() - 4, boxHeight());
 }
 
 int DigitBar::valueAtTrackY(int y) const
 {
-    const QRect track = trackRect();
-    if (track.height() <= 1 || m_maximum == m_minimum)
-        return m_minimum;
-    const double fromBottom = double(track.bottom() - y) / double(track.height() - 1);
-    return m_minimum + qRound(qBound(0.0, fromBottom, 1.0) * (m_maximum - m_minimum));
+    // The box's centre follows the pointer, so pressing on the box leaves it where it is.
+    const int half = boxHeight() / 2;
+    const int top = highestBoxTop() + half;
+    const int bottom = lowestBoxTop() + half;
+    if (bottom <= top || m_maximum == m_minimum)
+        return y <= top ? m_maximum : m_minimum;
+    const double fromBottom = qBound(0.0, double(bottom - y) / double(bottom - top), 1.0);
+    return m_minimum + int(qRound64(fromBottom * (double(m_maximum) - double(m_minimum))));
 }
 
 DigitBar::Part DigitBar::partAt(const QPoint &point) const
 {
-    if (point.y() < m_buttonHeight)
+    if (!rect().contains(point))
+        return Part::None;
+    if (upButtonRect().contains(point))
         return Part::Up;
-    if (point.y() >= height() - m_buttonHeight)
+    if (downButtonRect().contains(point))
         return Part::Down;
     return Part::Track;
 }
@@ -63,31 +172,43 @@ DigitBar::Part DigitBar::partAt(const QPoint &point) const
 void DigitBar::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    const QColor text = palette().color(QPalette::WindowText);
     painter.fillRect(rect(), Qt::white);
-    painter.setPen(palette().color(QPalette::WindowText));
+
     const QRect track = trackRect();
-    const int boxHeight = fontMetrics().height() + 4;
-    const int span = qMax(0, track.height() - boxHeight);
-    const double ratio = m_maximum == m_minimum ? 0.0 : double(m_value - m_minimum) / (m_maximum - m_minimum);
-    const QRect box(2, track.top() + span - qRound(ratio * span), width() - 4, boxHeight);
+    if (track.height() > 0) {
+        // A thin groove down the middle shows where the box can travel.
+        const int x = track.center().x();
+        drawEdge(painter, QRect(x - 1, track.top() + 2, 3, track.height() - 4), BevelShadow, BevelLight);
+    }
+
+    drawArrowButton(painter, upButtonRect(), true, m_pressed == Part::Up, text);
+    drawArrowButton(painter, downButtonRect(), false, m_pressed == Part::Down, text);
+
+    const QRect box = valueBox();
     painter.fillRect(box, hasFocus() ? m_focusColor : QColor(Qt::white));
-    painter.drawRect(box.adjusted(0, 0, -1, -1));
-    painter.drawText(box, Qt::AlignCenter, QString::number(m_value));
+    drawEdge(painter, box, BevelShadow, BevelLight);
+    drawEdge(painter, box.adjusted(1, 1, -1, -1), BevelDark, ButtonFace);
+    painter.setPen(text);
+    painter.drawText(box.adjusted(2, 2, -2, -2), Qt::AlignCenter | Qt::TextSingleLine,
+                     QString::number(m_value));
 }
 
 void DigitBar::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() != Qt::LeftButton)
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mousePressEvent(event);
         return;
+    }
     m_pressed = partAt(event->position().toPoint());
     switch (m_pressed) {
     case Part::Up:
         stepUp();
-        m_repeatTimer->start(400);
+        m_repeatTimer->start(m_repeatDelay);
         break;
     case Part::Down:
         stepDown();
-        m_repeatTimer->start(400);
+        m_repeatTimer->start(m_repeatDelay);
         break;
     case Part::Track:
         setValue(valueAtTrackY(event->position().toPoint().y()));
@@ -95,6 +216,7 @@ void DigitBar::mousePressEvent(QMouseEvent *event)
     case Part::None:
         break;
     }
+    update();
 }
 
 void DigitBar::mouseMoveEvent(QMouseEvent *event)
@@ -103,19 +225,30 @@ void DigitBar::mouseMoveEvent(QMouseEvent *event)
         setValue(valueAtTrackY(event->position().toPoint().y()));
 }
 
-void DigitBar::mouseReleaseEvent(QMouseEvent *)
+void DigitBar::mouseReleaseEvent(QMouseEvent *event)
 {
-    m_pressed = Part::None;
+    if (event->button() == Qt::LeftButton)
+        stopPress();
+}
+
+void DigitBar::stopPress()
+{
     m_repeatTimer->stop();
+    if (m_pressed != Part::None) {
+        m_pressed = Part::None;
+        update();
+    }
 }
 
 void DigitBar::repeatStep()
 {
-    m_repeatTimer->setInterval(50);
+    m_repeatTimer->start(m_repeatInterval);
     if (m_pressed == Part::Up)
         stepUp();
     else if (m_pressed == Part::Down)
         stepDown();
+    else
+        m_repeatTimer->stop();
 }
 
 void DigitBar::keyPressEvent(QKeyEvent *event)
@@ -136,5 +269,28 @@ void DigitBar::keyPressEvent(QKeyEvent *event)
     }
 }
 
-void DigitBar::focusInEvent(QFocusEvent *event) { QWidget::focusInEvent(event); update(); }
-void DigitBar::focusOutEvent(QFocusEvent *event) { QWidget::focusOutEvent(event); update(); }
+void DigitBar::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void DigitBar::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    update();
+}
+
+void DigitBar::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    // A disabled or hidden bar never sees the release, so a held button must not repeat on.
+    if (event->type() == QEvent::EnabledChange && !isEnabled())
+        stopPress();
+}
+
+void DigitBar::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    stopPress();
+}

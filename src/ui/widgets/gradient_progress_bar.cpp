@@ -3,32 +3,82 @@
 #include <QLinearGradient>
 #include <QPainter>
 
+#include "palette.h"
+
 GradientProgressBar::GradientProgressBar(QWidget *parent)
     : QWidget(parent)
 {
+    setFont(Look::gothic(11));
+    QPalette colours = palette();
+    colours.setColor(QPalette::WindowText, Look::Text);
+    setPalette(colours);
 }
 
-void GradientProgressBar::setMaximum(int maximum) { m_maximum = maximum; update(); }
-void GradientProgressBar::setValue(int value) { m_value = value; update(); }
+void GradientProgressBar::setMaximum(int maximum)
+{
+    m_maximum = qMax(0, maximum);
+    m_value = qBound(0, m_value, m_maximum);
+    update();
+}
+
+void GradientProgressBar::setValue(int value)
+{
+    m_value = qBound(0, value, m_maximum);
+    update();
+}
 
 QString GradientProgressBar::percentText() const
 {
-    const int percent = m_maximum <= 0 ? 0 : qRound(100.0 * m_value / m_maximum);
+    const qint64 percent = m_maximum == 0 ? 0 : (200 * qint64(m_value) + m_maximum) / (2 * qint64(m_maximum));
     return QString::number(percent) + QStringLiteral(" %");
+}
+
+QRect GradientProgressBar::barRect() const
+{
+    return rect().adjusted(BevelWidth, BevelWidth, -BevelWidth, -BevelWidth);
+}
+
+int GradientProgressBar::doneWidth() const
+{
+    if (m_maximum == 0)
+        return 0;
+    return int((qint64(barRect().width()) * m_value + m_maximum / 2) / m_maximum);
+}
+
+QSize GradientProgressBar::sizeHint() const
+{
+    return QSize(300, 15);
 }
 
 void GradientProgressBar::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::black);
-    const QRect inner = rect().adjusted(2, 2, -2, -2);
-    if (m_maximum > 0 && m_value > 0) {
-        QLinearGradient gradient(inner.topLeft(), inner.topRight());
-        gradient.setColorAt(0, Qt::gray);
-        gradient.setColorAt(1, Qt::white);
-        const int done = int(qint64(inner.width()) * qMin(m_value, m_maximum) / m_maximum);
-        painter.fillRect(QRect(inner.left(), inner.top(), done, inner.height()), gradient);
+
+    // The lowered edge: shadow and dark shadow above and left, light below and right.
+    const QRect outer = rect();
+    const QRect inner = outer.adjusted(1, 1, -1, -1);
+    auto edge = [&painter](const QRect &r, const QColor &topLeft, const QColor &bottomRight) {
+        painter.setPen(topLeft);
+        painter.drawLine(r.topLeft(), r.topRight());
+        painter.drawLine(r.topLeft(), r.bottomLeft());
+        painter.setPen(bottomRight);
+        painter.drawLine(r.bottomLeft(), r.bottomRight());
+        painter.drawLine(r.topRight(), r.bottomRight());
+    };
+    edge(outer, Look::Gray, Look::White);
+    edge(inner, QColor(0x40, 0x40, 0x40), QColor(0xD4, 0xD0, 0xC8));
+
+    const QRect bar = barRect();
+    painter.fillRect(bar, Look::Black);
+    const int done = doneWidth();
+    if (done > 0) {
+        // The gradient spans the whole bar; only its done part is painted.
+        QLinearGradient gradient(bar.left(), 0, bar.left() + bar.width(), 0);
+        gradient.setColorAt(0, Look::Gray);
+        gradient.setColorAt(1, Look::White);
+        painter.fillRect(QRect(bar.left(), bar.top(), done, bar.height()), gradient);
     }
+
     painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawText(rect(), Qt::AlignCenter, percentText());
+    painter.drawText(rect(), Qt::AlignCenter | Qt::TextSingleLine, percentText());
 }

@@ -1,14 +1,12 @@
 #include "palette.h"
 
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QStringList>
 
 using namespace Qt::StringLiterals;
 
 namespace Look {
-
-static const QString GothicFamily = u"ＭＳ Ｐゴシック"_s;
-static const QString TahomaFamily = u"Tahoma"_s;
 
 static QFont makeFont(const QString &family, int pixels, bool bold)
 {
@@ -18,18 +16,34 @@ static QFont makeFont(const QString &family, int pixels, bool bold)
     return font;
 }
 
-QFont gothic(int pixels, bool bold) { return makeFont(GothicFamily, pixels, bold); }
-QFont tahoma(int pixels, bool bold) { return makeFont(TahomaFamily, pixels, bold); }
+QFont gothic(int pixels, bool bold)
+{
+    return makeFont(QString::fromUtf16(GothicFamily), pixels, bold);
+}
+QFont tahoma(int pixels, bool bold)
+{
+    return makeFont(QString::fromUtf16(TahomaFamily), pixels, bold);
+}
 
 void installFontSubstitutions()
 {
-    // Wine ships Tahoma outside fontconfig's folders; load it directly when the system lacks it.
-    if (!QFontDatabase::hasFamily(TahomaFamily)) {
-        for (const QString &file : {u"/usr/share/wine/fonts/tahoma.ttf"_s, u"/usr/share/wine/fonts/tahomabd.ttf"_s})
-            QFontDatabase::addApplicationFont(file);
+    const QString gothicFamily = QString::fromUtf16(GothicFamily);
+    const QString tahomaFamily = QString::fromUtf16(TahomaFamily);
+
+    // Wine installs its Tahoma outside fontconfig's folders, so it is loaded by file name.
+    if (!QFontDatabase::hasFamily(tahomaFamily)) {
+        for (const QString &file :
+             {u"/usr/share/wine/fonts/tahoma.ttf"_s, u"/usr/share/wine/fonts/tahomabd.ttf"_s}) {
+            if (QFileInfo::exists(file))
+                QFontDatabase::addApplicationFont(file);
+        }
     }
-    QFont::insertSubstitutions(GothicFamily, {u"IPAPGothic"_s, u"IPA Pゴシック"_s, u"Noto Sans CJK JP"_s});
-    QFont::insertSubstitutions(TahomaFamily, {u"Tahoma"_s, u"DejaVu Sans"_s});
+    // Windows' own font wins where it is installed; the substitutes only fill the gap.
+    if (!QFontDatabase::hasFamily(gothicFamily))
+        QFont::insertSubstitutions(gothicFamily,
+                                   {u"IPAPGothic"_s, u"IPA Pゴシック"_s, u"Noto Sans CJK JP"_s});
+    if (!QFontDatabase::hasFamily(tahomaFamily))
+        QFont::insertSubstitutions(tahomaFamily, {u"DejaVu Sans"_s});
 }
 
 } // namespace Look

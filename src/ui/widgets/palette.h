@@ -19,13 +19,19 @@ inline const QColor Gray{0x80, 0x80, 0x80};
 inline const QColor Silver{0xC0, 0xC0, 0xC0};
 inline const QColor Yellow{0xFF, 0xFF, 0x00};
 
+/// The family names the windows ask for; installFontSubstitutions() maps them onto real fonts.
+inline constexpr char16_t GothicFamily[] = u"ＭＳ Ｐゴシック";
+inline constexpr char16_t TahomaFamily[] = u"Tahoma";
+
 /// The Japanese proportional gothic ("ＭＳ Ｐゴシック", substituted where missing), sized by
 /// character height in pixels.
 QFont gothic(int pixels, bool bold = false);
 /// "Tahoma" (substituted where missing).
 QFont tahoma(int pixels, bool bold = false);
 
-/// Maps the two design fonts onto what the system has. Call once after the application exists.
+/// Maps the two design fonts onto what the system has: "ＭＳ Ｐゴシック" onto IPAPGothic (then
+/// Noto Sans CJK JP), "Tahoma" onto Wine's Tahoma (then DejaVu Sans). Call once after the
+/// application object exists and before the first window is built.
 void installFontSubstitutions();
 
 } // namespace Look

@@ -3,7 +3,8 @@
 #include <QWidget>
 
 /// A transparent label whose text is drawn twice: a silver copy one pixel right and down, then
-/// the text in the font colour. Centred vertically, aligned left or right.
+/// the text in the palette's WindowText colour. Centred vertically, aligned left or right. Like
+/// a label without a window of its own it leaves mouse presses to what lies beneath it.
 class ShadowLabel : public QWidget
 {
     Q_OBJECT
@@ -13,8 +14,11 @@ public:
 
     QString text() const { return m_text; }
     void setText(const QString &text);
+    /// Only the horizontal part counts; the text is always centred vertically.
     void setAlignment(Qt::Alignment alignment);
     Qt::Alignment alignment() const { return m_alignment; }
+
+    QSize sizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -13,6 +13,8 @@ public:
     Shape(const QColor &fill, const QColor &outline, int outlineWidth, QWidget *parent = nullptr);
 
     QColor fill() const { return m_fill; }
+    QColor outline() const { return m_outline; }
+    int outlineWidth() const { return m_outlineWidth; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -25,4 +25,7 @@ void WindowDrag::move(QWidget *window, QMouseEvent *event)
         window->move(event->globalPosition().toPoint() - m_offset);
 }
 
-void WindowDrag::release() { m_manual = false; }
+void WindowDrag::release()
+{
+    m_manual = false;
+}
