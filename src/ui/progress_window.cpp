@@ -135,7 +135,6 @@ void ProgressWindow::showView()
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
     show();
-    raise();
 }
 
 void ProgressWindow::setNames(const QString &names)
