@@ -56,6 +56,7 @@ private slots:
     void disabledLooksTheSameAndIgnoresThePointer();
     void disabledIgnoresClicks();
     void disablingUnderThePointerGoesBackToRest();
+    void followsTheRealPointer();
     void paintsFaceBorderAndCaption_data();
     void paintsFaceBorderAndCaption();
 };
@@ -257,6 +258,36 @@ void TestFadeButton::disablingUnderThePointerGoesBackToRest()
     QCOMPARE(button.faceColor(), Look::TitleButtonFace);
     QCOMPARE(button.currentCaptionColor(), Look::White);
     QCOMPARE(button.currentBorderColor(), Look::Gray);
+}
+
+void TestFadeButton::followsTheRealPointer()
+{
+    QWidget window;
+    window.resize(200, 100);
+    auto *button = new FadeButton(u"Del"_s, &window);
+    styleAsTitleButton(*button);
+    button->setFadeOnOver(false);
+    button->setFadeOnLeave(false);
+    button->setGeometry(100, 20, 20, 18);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::mouseMove(&window, QPoint(5, 90));
+
+    QTest::mouseMove(&window, QPoint(110, 30));
+    QVERIFY(button->isHovered());
+    QCOMPARE(button->faceColor(), Look::Accent);
+    QTest::mouseMove(&window, QPoint(50, 30));
+    QVERIFY(!button->isHovered());
+    QCOMPARE(button->faceColor(), Look::TitleButtonFace);
+
+    // A disabled button under the pointer stays at rest until it is enabled there.
+    button->setEnabled(false);
+    QTest::mouseMove(&window, QPoint(110, 30));
+    QVERIFY(!button->isHovered());
+    QCOMPARE(button->currentCaptionColor(), Look::White);
+    button->setEnabled(true);
+    QVERIFY(button->isHovered());
+    QCOMPARE(button->currentCaptionColor(), Look::Yellow);
 }
 
 void TestFadeButton::paintsFaceBorderAndCaption_data()

@@ -77,6 +77,7 @@ private slots:
     void leavingForAPlaceWithoutHintHides();
     void childShowsItsParentsHint();
     void pressHidesUntilAnotherControl();
+    void hidingTheControlOrItsWindowHidesTheHint();
     void qtToolTipIsSuppressed();
     void hintWindowTakesNoFocus();
     void hintWindowLook();
@@ -268,6 +269,30 @@ void TestHintController::pressHidesUntilAnotherControl()
     QVERIFY(hints.showTimer()->isActive());
     QVERIFY(shown.wait(10000));
     QCOMPARE(shown.last().first().toString(), u" 最小化"_s);
+}
+
+void TestHintController::hidingTheControlOrItsWindowHidesTheHint()
+{
+    HintWindowFixture w;
+    QVERIFY(w.show());
+    HintController hints;
+    hints.setShowDelay(20);
+    QSignalSpy shown(&hints, &HintController::hintShown);
+    QSignalSpy hidden(&hints, &HintController::hintHidden);
+
+    pointTo(w.inPanel);
+    QVERIFY(shown.wait(10000));
+    w.panel->hide();
+    QCOMPARE(hidden.size(), 1);
+    QVERIFY(!hints.isHintVisible());
+    QCOMPARE(hints.hintTarget(), nullptr);
+
+    // A pending hint does not come up for a control that has gone.
+    pointTo(w.close);
+    QVERIFY(hints.showTimer()->isActive());
+    w.window.hide();
+    QVERIFY(!hints.showTimer()->isActive());
+    QCOMPARE(shown.size(), 1);
 }
 
 void TestHintController::qtToolTipIsSuppressed()

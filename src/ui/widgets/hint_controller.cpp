@@ -101,10 +101,16 @@ bool HintController::eventFilter(QObject *watched, QEvent *event)
         m_pointerKnown = false;
         pointerOver(nullptr);
         break;
-    case QEvent::Hide:
-        if (watched == m_target.data() && isHintVisible())
+    case QEvent::Hide: {
+        // A hint must not outlive its control, nor the window it sits in.
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if (widget && m_target && (widget == m_target || widget->isAncestorOf(m_target))) {
+            m_target = nullptr;
+            m_showTimer->stop();
             hideHint();
+        }
         break;
+    }
     default:
         break;
     }
