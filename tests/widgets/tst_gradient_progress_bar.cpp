@@ -22,6 +22,7 @@ private slots:
     void fill();
     void bevel();
     void defaultLook();
+    void pressStaysOnTheBar();
 };
 
 void TestGradientProgressBar::percent_data()
@@ -172,6 +173,28 @@ void TestGradientProgressBar::defaultLook()
     QVERIFY(text.isValid());
     QVERIFY2(qAbs(text.center().x() - 150) <= 3, qPrintable(QString::number(text.center().x())));
     QVERIFY2(text.width() > 10 && text.width() < 60, qPrintable(QString::number(text.width())));
+}
+
+void TestGradientProgressBar::pressStaysOnTheBar()
+{
+    // The window behind the bar would start a drag on any press that reaches it.
+    class Window : public QWidget
+    {
+    public:
+        int presses = 0;
+
+    protected:
+        void mousePressEvent(QMouseEvent *) override { ++presses; }
+    } window;
+    window.resize(401, 72);
+    auto *bar = new GradientProgressBar(&window);
+    bar->setGeometry(92, 48, 300, 15);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(20, 7));
+    QCOMPARE(window.presses, 0);
+    QTest::mouseClick(&window, Qt::LeftButton, {}, QPoint(20, 20));
+    QCOMPARE(window.presses, 1);
 }
 
 QTEST_MAIN(TestGradientProgressBar)

@@ -1,6 +1,7 @@
 #include "gradient_progress_bar.h"
 
 #include <QLinearGradient>
+#include <QMouseEvent>
 #include <QPainter>
 
 #include "palette.h"
@@ -81,4 +82,9 @@ void GradientProgressBar::paintEvent(QPaintEvent *)
 
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(rect(), Qt::AlignCenter | Qt::TextSingleLine, percentText());
+}
+
+void GradientProgressBar::mousePressEvent(QMouseEvent *event)
+{
+    event->accept();
 }

@@ -33,6 +33,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    /// Keeps presses, so that pressing on the bar never drags its window.
+    void mousePressEvent(QMouseEvent *event) override;
 
 private:
     int m_maximum = 10;
