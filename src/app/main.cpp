@@ -2,6 +2,7 @@
 
 #include "desktop_launcher.h"
 #include "error_sink.h"
+#include "hint_controller.h"
 #include "main_window.h"
 #include "message_box_error_sink.h"
 #include "palette.h"
@@ -13,6 +14,10 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Tevaro"));
     QApplication::setApplicationDisplayName(QStringLiteral("Tevaro"));
     Look::installFontSubstitutions();
+    // The caret blinks every 200 ms: one cycle is on, then off.
+    QApplication::setCursorFlashTime(400);
+    // Hints of both windows take the program's own style and timing.
+    HintController hints(&app);
 
     ProgramContext context;
     context.executablePath = QApplication::applicationFilePath();
