@@ -145,6 +145,16 @@ ProcessRunner *BatchDriver::newRunner()
     return runner;
 }
 
+void BatchDriver::stopRun(QPointer<ProcessRunner> &run)
+{
+    // The runner stays until its process is over; the batch no longer hears from it.
+    if (!run)
+        return;
+    run->disconnect(this);
+    run->kill();
+    run = nullptr;
+}
+
 void BatchDriver::startThumbnail()
 {
     const QString thumbnail = thumbnailPath();
@@ -188,11 +198,7 @@ void BatchDriver::thumbnailWaitExpired()
     if (m_state != State::AwaitingThumbnail)
         return;
     // A run still going may be halfway through writing the picture: no picture this time.
-    if (m_thumbnailRun) {
-        m_thumbnailRun->disconnect(this);
-        m_thumbnailRun->kill();
-        m_thumbnailRun = nullptr;
-    }
+    stopRun(m_thumbnailRun);
     m_platform.removeFile(thumbnailPath());
     startEncoder();
 }
@@ -269,11 +275,7 @@ void BatchDriver::cancelBeforeEncoding()
     // The item's conversion is not started at all; as after a cancelled run, nothing is left
     // at its output path.
     m_thumbnailWait.stop();
-    if (m_thumbnailRun) {
-        m_thumbnailRun->disconnect(this);
-        m_thumbnailRun->kill();
-        m_thumbnailRun = nullptr;
-    }
+    stopRun(m_thumbnailRun);
     m_platform.removeFile(thumbnailPath());
     m_keepOutput = false;
     m_platform.removeFile(m_outputPath);
@@ -329,9 +331,12 @@ void BatchDriver::endBatch()
 
 void BatchDriver::abortBatch()
 {
-    // Reached only between runs: no conversion is going on.
+    // The batch's own failures come between runs; a run still going after an unexpected one
+    // is not left behind.
     m_state = State::Ending;
     m_thumbnailWait.stop();
+    stopRun(m_thumbnailRun);
+    stopRun(m_encoderRun);
     m_view->beep();
     m_view->showMessage(UnsupportedFormatMessage);
     m_view->setSizePollActive(false);

@@ -76,6 +76,7 @@ private:
     QString endReport() const;
     QString thumbnailPath() const;
     ProcessRunner *newRunner();
+    void stopRun(QPointer<ProcessRunner> &run);
     template<typename Body> void guarded(Body &&body) noexcept;
 
     BatchPlatform &m_platform;
