@@ -16,6 +16,10 @@ class ProcessRunner;
 /// Converts a list of inputs one after another: per input a thumbnail run, then the conversion
 /// run. Driven by process signals and one timer, so start() returns at once and the event loop
 /// keeps running. The owner disables its window while runningChanged(true) holds.
+/// An input whose output would be the input itself is skipped; inputs that would share an
+/// output get numbered names (see planBatch()). At the end one message lists the skipped
+/// inputs, the failed conversions with the encoder's last line, and an encoder that could not
+/// be started with where it was looked for.
 class BatchDriver : public QObject, public BatchControl
 {
     Q_OBJECT
