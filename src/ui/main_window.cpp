@@ -8,6 +8,7 @@
 #include <QSlider>
 #include <QUrl>
 
+#include "batch_driver.h"
 #include "bevel_panel.h"
 #include "browse_edit.h"
 #include "desktop_launcher.h"
@@ -16,10 +17,12 @@
 #include "fade_button.h"
 #include "input_collector.h"
 #include "job_controls.h"
+#include "local_batch_platform.h"
 #include "multi_column_combo_box.h"
 #include "palette.h"
 #include "path_rules.h"
 #include "preset_rows.h"
+#include "progress_window.h"
 #include "settings_file.h"
 #include "window_drag.h"
 
@@ -113,6 +116,12 @@ MainWindow::MainWindow(const ProgramContext &context, ErrorSink &errors, Desktop
     buildOutputArea();
     setTabOrderChain();
     m_controls = std::make_unique<MainWindowControls>(*this);
+    m_batchPlatform = std::make_unique<LocalBatchPlatform>(m_context.programDir);
+    m_batch = std::make_unique<BatchDriver>(*m_batchPlatform, m_context.programDir);
+    // No parent: disabling this window for the batch would disable the progress window too.
+    m_progressWindow = std::make_unique<ProgressWindow>(*m_batch);
+    connect(m_batch.get(), &BatchDriver::runningChanged, this,
+            [this](bool running) { setEnabled(!running); });
 
     connect(m_closeButton, &FadeButton::clicked, this, &QWidget::close);
     connect(m_minimizeButton, &FadeButton::clicked, this, &QWidget::showMinimized);
@@ -212,6 +221,11 @@ void MainWindow::dropEvent(QDropEvent *event)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    // The window is disabled while a batch runs; a close that still gets through waits for its end.
+    if (m_batch->isRunning()) {
+        event->ignore();
+        return;
+    }
     const bool saved =
         runGuarded(m_errors, [this] { SettingsFile::saveSettings(settingsPath(), *m_controls); });
     if (saved)
@@ -277,7 +291,21 @@ void MainWindow::openInformationPage()
     m_launcher.open(QUrl(address, QUrl::TolerantMode));
 }
 
+EncodeSettings MainWindow::currentEncodeSettings() const
+{
+    EncodeSettings settings;
+    settings.frameSize = m_frameSizeSlider->value();
+    settings.videoCodec = m_codecList->currentCell(0);
+    settings.videoBitrate = m_videoBitrateBar->value();
+    settings.frameRate = m_frameRateBar->value();
+    settings.audioBitrate = m_audioBitrateBar->value();
+    settings.sampleRate = m_sampleRateSlider->value();
+    settings.outputFolder = m_outputFolderEdit->text();
+    return settings;
+}
+
 void MainWindow::startBatch()
 {
-    emit batchRequested();
+    runGuarded(m_errors,
+               [this] { m_batch->start(m_inputs.paths(), currentEncodeSettings(), *m_progressWindow); });
 }

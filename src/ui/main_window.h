@@ -4,9 +4,13 @@
 
 #include <QWidget>
 
+#include "encode_settings.h"
 #include "input_list.h"
 
+class BatchDriver;
 class BevelPanel;
+class LocalBatchPlatform;
+class ProgressWindow;
 class BrowseEdit;
 class DesktopLauncher;
 class DigitBar;
@@ -50,8 +54,10 @@ public:
     /// The work of the first activation; does nothing once it has succeeded.
     void runFirstActivation();
 
-signals:
-    void batchRequested();
+    /// The conversion parameters as the controls show them now.
+    EncodeSettings currentEncodeSettings() const;
+    BatchDriver &batch() { return *m_batch; }
+    ProgressWindow &progressWindow() { return *m_progressWindow; }
 
 protected:
     bool event(QEvent *event) override;
@@ -87,6 +93,11 @@ private:
     bool m_activationSeen = false;
     std::unique_ptr<WindowDrag> m_drag;
     std::unique_ptr<JobControls> m_controls;
+    // Destroyed in reverse order: the window before the batch it reads, the batch before its
+    // platform.
+    std::unique_ptr<LocalBatchPlatform> m_batchPlatform;
+    std::unique_ptr<BatchDriver> m_batch;
+    std::unique_ptr<ProgressWindow> m_progressWindow;
 
     FadeButton *m_closeButton = nullptr;
     FadeButton *m_minimizeButton = nullptr;
