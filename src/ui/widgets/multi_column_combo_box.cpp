@@ -33,17 +33,17 @@ public:
         painter->setFont(m_box->font());
         int x = option.rect.left();
         for (qsizetype column = 0; column < m_box->columns().size(); ++column) {
-            const MultiColumnComboBox::Column &spec = m_box->columns().at(column);
-            const QRect cell(x, option.rect.top(), spec.width, option.rect.height());
+            const MultiColumnComboBox::Column &columnStyle = m_box->columns().at(column);
+            const QRect cell(x, option.rect.top(), columnStyle.width, option.rect.height());
             painter->fillRect(cell, selected ? palette.color(QPalette::Active, QPalette::Highlight)
-                                             : spec.background);
+                                             : columnStyle.background);
             painter->setPen(selected ? palette.color(QPalette::Active, QPalette::HighlightedText)
                                      : palette.color(QPalette::Text));
             painter->setClipRect(cell);
             painter->drawText(cell.adjusted(m_box->indent(), 0, 0, 0),
                               Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, cells.value(column));
             painter->setClipping(false);
-            x += spec.width;
+            x += columnStyle.width;
         }
         painter->restore();
     }
