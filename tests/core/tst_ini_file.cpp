@@ -4,27 +4,10 @@
 #include <QTest>
 
 #include "ini_file.h"
+#include "support/file_bytes.h"
 #include "tevaro_error.h"
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray("<unreadable>");
-    return file.readAll();
-}
-
-bool writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-} // namespace
 
 class TestIniFile : public QObject
 {

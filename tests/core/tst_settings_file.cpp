@@ -5,6 +5,7 @@
 
 #include "settings_file.h"
 #include "support/fake_job_controls.h"
+#include "support/file_bytes.h"
 #include "tevaro_error.h"
 
 using namespace Qt::StringLiterals;
@@ -15,20 +16,6 @@ namespace {
 const QString Row1 = u"\"Wide\",AVI,720x480,MJPEG,25fps,4000kbps,PCM,24000Hz,256kbps"_s;
 const QString Row2 = u"Small,AVI,640x480,MJPEG,10fps,1000kbps,PCM,48000Hz,96kbps"_s;
 const QString ProgramDir = u"/opt/tevaro"_s;
-
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray("<unreadable>");
-    return file.readAll();
-}
-
-bool writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 } // namespace
 

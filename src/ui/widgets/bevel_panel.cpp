@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "edge_painting.h"
+
 BevelPanel::BevelPanel(const QColor &color, Bevel outer, Bevel inner, QWidget *parent)
     : QWidget(parent)
     , m_color(color)
@@ -22,16 +24,8 @@ static void drawBevel(QPainter &painter, const QRect &rect, BevelPanel::Bevel be
 {
     if (bevel == BevelPanel::Bevel::None)
         return;
-    const QColor light(Qt::white);
-    const QColor dark(0x80, 0x80, 0x80);
-    const QColor topLeft = bevel == BevelPanel::Bevel::Raised ? light : dark;
-    const QColor bottomRight = bevel == BevelPanel::Bevel::Raised ? dark : light;
-    painter.setPen(topLeft);
-    painter.drawLine(rect.topLeft(), rect.topRight());
-    painter.drawLine(rect.topLeft(), rect.bottomLeft());
-    painter.setPen(bottomRight);
-    painter.drawLine(rect.bottomLeft(), rect.bottomRight());
-    painter.drawLine(rect.topRight(), rect.bottomRight());
+    const bool raised = bevel == BevelPanel::Bevel::Raised;
+    Edge::draw(painter, rect, raised ? Edge::Light : Edge::Shadow, raised ? Edge::Shadow : Edge::Light);
 }
 
 void BevelPanel::paintEvent(QPaintEvent *)

@@ -6,33 +6,20 @@
 #include <QPolygon>
 #include <QTimer>
 
+#include "edge_painting.h"
+
 namespace {
-
-const QColor BevelLight(0xFF, 0xFF, 0xFF);
-const QColor BevelShadow(0x80, 0x80, 0x80);
-const QColor BevelDark(0x40, 0x40, 0x40);
-const QColor ButtonFace(0xD4, 0xD0, 0xC8);
-
-void drawEdge(QPainter &painter, const QRect &rect, const QColor &topLeft, const QColor &bottomRight)
-{
-    painter.setPen(topLeft);
-    painter.drawLine(rect.topLeft(), rect.topRight());
-    painter.drawLine(rect.topLeft(), rect.bottomLeft());
-    painter.setPen(bottomRight);
-    painter.drawLine(rect.bottomLeft(), rect.bottomRight());
-    painter.drawLine(rect.topRight(), rect.bottomRight());
-}
 
 void drawArrowButton(QPainter &painter, const QRect &rect, bool up, bool down, const QColor &arrow)
 {
     if (rect.isEmpty())
         return;
-    painter.fillRect(rect, ButtonFace);
+    painter.fillRect(rect, Edge::Face);
     if (down) {
-        drawEdge(painter, rect, BevelShadow, BevelShadow);
+        Edge::draw(painter, rect, Edge::Shadow, Edge::Shadow);
     } else {
-        drawEdge(painter, rect, BevelLight, BevelDark);
-        drawEdge(painter, rect.adjusted(1, 1, -1, -1), ButtonFace, BevelShadow);
+        Edge::draw(painter, rect, Edge::Light, Edge::DarkShadow);
+        Edge::draw(painter, rect.adjusted(1, 1, -1, -1), Edge::Face, Edge::Shadow);
     }
     const QPoint centre = rect.center() + (down ? QPoint(1, 1) : QPoint());
     QPolygon triangle;
@@ -179,7 +166,7 @@ void DigitBar::paintEvent(QPaintEvent *)
     if (track.height() > 0) {
         // A thin groove down the middle shows where the box can travel.
         const int x = track.center().x();
-        drawEdge(painter, QRect(x - 1, track.top() + 2, 3, track.height() - 4), BevelShadow, BevelLight);
+        Edge::draw(painter, QRect(x - 1, track.top() + 2, 3, track.height() - 4), Edge::Shadow, Edge::Light);
     }
 
     drawArrowButton(painter, upButtonRect(), true, m_pressed == Part::Up, text);
@@ -187,8 +174,8 @@ void DigitBar::paintEvent(QPaintEvent *)
 
     const QRect box = valueBox();
     painter.fillRect(box, hasFocus() ? m_focusColor : QColor(Qt::white));
-    drawEdge(painter, box, BevelShadow, BevelLight);
-    drawEdge(painter, box.adjusted(1, 1, -1, -1), BevelDark, ButtonFace);
+    Edge::draw(painter, box, Edge::Shadow, Edge::Light);
+    Edge::draw(painter, box.adjusted(1, 1, -1, -1), Edge::DarkShadow, Edge::Face);
     painter.setPen(text);
     painter.drawText(box.adjusted(2, 2, -2, -2), Qt::AlignCenter | Qt::TextSingleLine,
                      QString::number(m_value));

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "edge_painting.h"
 #include "palette.h"
 
 GradientProgressBar::GradientProgressBar(QWidget *parent)
@@ -58,16 +59,8 @@ void GradientProgressBar::paintEvent(QPaintEvent *)
     // The lowered edge: shadow and dark shadow above and left, light below and right.
     const QRect outer = rect();
     const QRect inner = outer.adjusted(1, 1, -1, -1);
-    auto edge = [&painter](const QRect &r, const QColor &topLeft, const QColor &bottomRight) {
-        painter.setPen(topLeft);
-        painter.drawLine(r.topLeft(), r.topRight());
-        painter.drawLine(r.topLeft(), r.bottomLeft());
-        painter.setPen(bottomRight);
-        painter.drawLine(r.bottomLeft(), r.bottomRight());
-        painter.drawLine(r.topRight(), r.bottomRight());
-    };
-    edge(outer, Look::Gray, Look::White);
-    edge(inner, QColor(0x40, 0x40, 0x40), QColor(0xD4, 0xD0, 0xC8));
+    Edge::draw(painter, outer, Edge::Shadow, Edge::Light);
+    Edge::draw(painter, inner, Edge::DarkShadow, Edge::Face);
 
     const QRect bar = barRect();
     painter.fillRect(bar, Look::Black);
