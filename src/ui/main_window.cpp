@@ -31,7 +31,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 /// Host of the maker's information page.
-constexpr auto InfoHost = u"www.tevaro.jp";
+constexpr auto InfoHost = u"www.tevaro.example";
 
 QStringList localPaths(const QMimeData *mime)
 {
