@@ -14,6 +14,9 @@ QStringList collectInputs(const QString &path)
         return {};
     if (!info.isDir())
         return {path};
+    // A whole drive or the file system's root is never searched, as a dropped drive adds nothing.
+    if (QDir(info.absoluteFilePath()).isRoot())
+        return {};
 
     QStringList found;
     QDirIterator it(QDir::cleanPath(info.absoluteFilePath()),

@@ -65,6 +65,7 @@ private slots:
         QVERIFY(collectInputs(dir.path() + u"/empty"_s).isEmpty());
         QVERIFY(collectInputs(dir.path() + u"/missing.mp4"_s).isEmpty());
         QVERIFY(collectInputs(QString()).isEmpty());
+        QVERIFY(collectInputs(QDir::rootPath()).isEmpty());
     }
 
     void symlinkLoopEnds()
