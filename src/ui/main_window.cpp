@@ -118,8 +118,6 @@ MainWindow::MainWindow(const ProgramContext &context, ErrorSink &errors, Desktop
     m_controls = std::make_unique<MainWindowControls>(*this);
     m_batchPlatform = std::make_unique<LocalBatchPlatform>(m_context.programDir);
     m_batch = std::make_unique<BatchDriver>(*m_batchPlatform, m_context.programDir);
-    // No parent: disabling this window for the batch would disable the progress window too.
-    m_progressWindow = std::make_unique<ProgressWindow>(*m_batch);
     connect(m_batch.get(), &BatchDriver::runningChanged, this,
             [this](bool running) { setEnabled(!running); });
 
@@ -141,6 +139,14 @@ MainWindow::MainWindow(const ProgramContext &context, ErrorSink &errors, Desktop
 }
 
 MainWindow::~MainWindow() = default;
+
+ProgressWindow &MainWindow::progressWindow()
+{
+    // No parent: disabling this window for the batch would disable the progress window too.
+    if (!m_progressWindow)
+        m_progressWindow = std::make_unique<ProgressWindow>(*m_batch);
+    return *m_progressWindow;
+}
 
 QString MainWindow::settingsPath() const
 {
@@ -307,5 +313,5 @@ EncodeSettings MainWindow::currentEncodeSettings() const
 void MainWindow::startBatch()
 {
     runGuarded(m_errors,
-               [this] { m_batch->start(m_inputs.paths(), currentEncodeSettings(), *m_progressWindow); });
+               [this] { m_batch->start(m_inputs.paths(), currentEncodeSettings(), progressWindow()); });
 }

@@ -44,8 +44,6 @@ public:
 
     bool startupDone() const { return m_startupDone; }
     const InputList &inputs() const { return m_inputs; }
-    JobControls &jobControls() { return *m_controls; }
-    QString settingsPath() const;
 
     /// Adds one dropped item or command-line argument: a file as given, a folder's every entry
     /// below it, nothing for a path that names nothing.
@@ -57,7 +55,8 @@ public:
     /// The conversion parameters as the controls show them now.
     EncodeSettings currentEncodeSettings() const;
     BatchDriver &batch() { return *m_batch; }
-    ProgressWindow &progressWindow() { return *m_progressWindow; }
+    /// The batch's progress window, made when it is first needed.
+    ProgressWindow &progressWindow();
 
 protected:
     bool event(QEvent *event) override;
@@ -70,6 +69,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    QString settingsPath() const;
     void buildTitleStrip();
     void buildInputArea();
     void buildParameterPanel();
